@@ -1,0 +1,137 @@
+#include "lomarek/interval_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lomarek {
+
+std::optional<std::uint32_t> FindBracketingInterval(const std::vector<double>& X, std::uint32_t n, double x)
+{
+    for (std::uint32_t i = 0; i + 1 < n; ++i) {
+        if (X[i] <= x && x <= X[i + 1])
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::uint32_t FindCurveInterval(const std::vector<double>& X, std::uint32_t n, double x)
+{
+    for (std::uint32_t k = 1; k < n; ++k) {
+        if (X[k] >= x)
+            return k;
+    }
+    return n - 1;
+}
+
+BracketingIndex::BracketingIndex(const double* X, std::uint32_t n) : m_x(X)
+{
+    // A run is a maximal stretch of intervals with X[i] <= X[i+1]; a NaN ends one.
+    for (std::uint32_t i = 0; i + 1 < n;) {
+        if (!(X[i] <= X[i + 1])) {
+            ++i;
+            continue;
+        }
+        const std::uint32_t first = i;
+        while (i + 1 < n && X[i] <= X[i + 1])
+            ++i;
+        m_runs.push_back({first, i});
+    }
+    if (m_runs.empty())
+        return;
+
+    m_bounds.reserve(2 * m_runs.size());
+    for (const Run& run : m_runs) {
+        m_bounds.push_back(X[run.first]);
+        m_bounds.push_back(X[run.last]);
+    }
+    std::sort(m_bounds.begin(), m_bounds.end());
+    m_bounds.erase(std::unique(m_bounds.begin(), m_bounds.end()), m_bounds.end());
+
+    // Runs claim their slots in table order; a slot keeps its first claimant.
+    // nextFree skips claimed slots, so every slot is written once.
+    const std::size_t slots = 2 * m_bounds.size() - 1;
+    m_slotRun.assign(slots, kNone);
+    std::vector<std::uint32_t> nextFree(slots + 1);
+    for (std::size_t s = 0; s <= slots; ++s)
+        nextFree[s] = static_cast<std::uint32_t>(s);
+    auto findFree = [&nextFree](std::uint32_t s) {
+        std::uint32_t root = s;
+        while (nextFree[root] != root)
+            root = nextFree[root];
+        while (nextFree[s] != root) {
+            const std::uint32_t up = nextFree[s];
+            nextFree[s] = root;
+            s = up;
+        }
+        return root;
+    };
+    auto boundSlot = [this](double v) {
+        return static_cast<std::uint32_t>(2 * (std::lower_bound(m_bounds.begin(), m_bounds.end(), v) - m_bounds.begin()));
+    };
+    for (std::uint32_t r = 0; r < m_runs.size(); ++r) {
+        const std::uint32_t low = boundSlot(X[m_runs[r].first]);
+        const std::uint32_t high = boundSlot(X[m_runs[r].last]);
+        for (std::uint32_t s = findFree(low); s <= high; s = findFree(s)) {
+            m_slotRun[s] = r;
+            nextFree[s] = s + 1;
+        }
+    }
+}
+
+std::uint32_t BracketingIndex::Find(double x) const noexcept
+{
+    if (m_bounds.empty() || std::isnan(x))
+        return kNone;
+    const auto it = std::lower_bound(m_bounds.begin(), m_bounds.end(), x);
+    const std::size_t j = static_cast<std::size_t>(it - m_bounds.begin());
+    std::size_t slot;
+    if (it != m_bounds.end() && *it == x)
+        slot = 2 * j;
+    else if (j == 0 || it == m_bounds.end())
+        return kNone;
+    else
+        slot = 2 * j - 1;
+    const std::uint32_t r = m_slotRun[slot];
+    if (r == kNone)
+        return kNone;
+    // Within the run the first interval containing x is the first whose upper
+    // end reaches x: every earlier upper end, and so the lower end, lies below x.
+    const Run& run = m_runs[r];
+    const double* upper = std::lower_bound(m_x + run.first + 1, m_x + run.last + 1, x);
+    return static_cast<std::uint32_t>(upper - m_x - 1);
+}
+
+CurveIndex::CurveIndex(const double* X, std::uint32_t n)
+{
+    m_runningMax.reserve(n > 1 ? n - 1 : 0);
+    double highest = -HUGE_VAL;
+    bool any = false;
+    for (std::uint32_t k = 1; k < n; ++k) {
+        if (!std::isnan(X[k]) && (!any || X[k] > highest)) {
+            highest = X[k];
+            any = true;
+        }
+        // Before any number, no x can be reached; NaN compares false with all.
+        m_runningMax.push_back(any ? highest : std::nan(""));
+    }
+}
+
+std::uint32_t CurveIndex::Find(double x) const noexcept
+{
+    const auto count = static_cast<std::uint32_t>(m_runningMax.size());
+    if (std::isnan(x))
+        return count;
+    // The first k whose running maximum reaches x is the first k with X[k] >= x.
+    std::uint32_t low = 0;
+    std::uint32_t high = count;
+    while (low < high) {
+        const std::uint32_t mid = low + (high - low) / 2;
+        if (m_runningMax[mid] >= x)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low < count ? low + 1 : count;
+}
+
+} // namespace lomarek

@@ -1,0 +1,150 @@
+#include "lomarek/spline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "lomarek/interval_search.h"
+#include "lomarek/value_list.h"
+
+namespace lomarek {
+namespace {
+
+DepthAgeTable Table(std::vector<double> depths, std::vector<double> ages)
+{
+    DepthAgeTable table;
+    table.m_depths = std::move(depths);
+    table.m_ages = std::move(ages);
+    table.m_nPoints = static_cast<std::uint32_t>(table.m_depths.size());
+    table.m_bTableLoaded = true;
+    return table;
+}
+
+std::string Spline(const DepthAgeTable& table, const std::vector<double>& X, const std::vector<double>& Y,
+                   std::string_view input)
+{
+    std::string output;
+    ConvertBySpline(table, X, Y, input, output);
+    return output;
+}
+
+double At(const std::vector<double>& X, const std::vector<double>& Y, double x)
+{
+    const auto n = static_cast<std::uint32_t>(X.size());
+    const SplineModel model = BuildSplineModel(X, Y, n);
+    const auto i = FindBracketingInterval(X, n, x);
+    return i ? EvaluateSpline(model, X, Y, *i + 1, x) : NAN;
+}
+
+TEST(BuildSplineModel, SecondDividedDifferences)
+{
+    const SplineModel parabola = BuildSplineModel(std::vector<double>{0, 1, 2}, std::vector<double>{0, 1, 4}, 3);
+    EXPECT_EQ(parabola.widths, (std::vector<double>{0, 1, 1}));
+    EXPECT_EQ(parabola.slopes, (std::vector<double>{0, 1, 3}));
+    EXPECT_EQ(parabola.curvatures, (std::vector<double>{0, 1, 0}));
+
+    const SplineModel uneven = BuildSplineModel(std::vector<double>{0, 1, 2, 4}, std::vector<double>{0, 10, 15, 40}, 4);
+    EXPECT_EQ(uneven.curvatures, (std::vector<double>{0, -2.5, 2.5, 0}));
+
+    const SplineModel two = BuildSplineModel(std::vector<double>{0, 10}, std::vector<double>{0, 100}, 2);
+    EXPECT_EQ(two.curvatures, (std::vector<double>{0, 0}));
+}
+
+TEST(EvaluateSpline, WorkedFigures)
+{
+    const std::vector<double> X1 = {0, 1, 2}, Y1 = {0, 1, 4};
+    EXPECT_EQ(At(X1, Y1, 0.5), 0.4375);
+    EXPECT_EQ(At(X1, Y1, 1.5), 2.4375);
+    EXPECT_EQ(At(X1, Y1, 1), 1);
+    EXPECT_EQ(At(X1, Y1, 0), 0);
+    EXPECT_EQ(At(X1, Y1, 2), 4);
+
+    const std::vector<double> X2 = {0, 1, 2, 4}, Y2 = {0, 10, 15, 40};
+    EXPECT_EQ(At(X2, Y2, 0.5), 5.15625);
+    EXPECT_EQ(At(X2, Y2, 1.5), 12.5);
+    EXPECT_EQ(At(X2, Y2, 3), 26.875);
+
+    EXPECT_EQ(At({0, 10}, {0, 100}, 2.5), 25);
+
+    // The slope jumps at the inner tie point: 4/3 on the left, 8/3 on the right.
+    const SplineModel model = BuildSplineModel(X1, Y1, 3);
+    const double h = 1e-6;
+    EXPECT_NEAR((EvaluateSpline(model, X1, Y1, 1, 1) - EvaluateSpline(model, X1, Y1, 1, 1 - h)) / h, 4.0 / 3, 1e-5);
+    EXPECT_NEAR((EvaluateSpline(model, X1, Y1, 2, 1 + h) - EvaluateSpline(model, X1, Y1, 2, 1)) / h, 8.0 / 3, 1e-5);
+
+    // Extended end cubics, as the curve search picks them.
+    EXPECT_EQ(EvaluateSpline(model, X1, Y1, FindCurveInterval(X1, 3, 2.5), 2.5), 5.5625);
+    EXPECT_EQ(EvaluateSpline(model, X1, Y1, FindCurveInterval(X1, 3, -1), -1), -1);
+}
+
+TEST(EvaluateSpline, RepeatedAbscissaSpoilsOnlyTheNeighbouringIntervals)
+{
+    const std::vector<double> X = {0, 1, 2, 2, 3, 4, 5}, Y = {0, 1, 2, 3, 4, 5, 6};
+    const SplineModel model = BuildSplineModel(X, Y, 7);
+    EXPECT_TRUE(std::isfinite(EvaluateSpline(model, X, Y, 1, 0.5)));
+    for (const std::uint32_t k : {2u, 3u, 4u})
+        EXPECT_FALSE(std::isfinite(EvaluateSpline(model, X, Y, k, k == 3 ? 2.0 : (k == 2 ? 1.5 : 2.5)))) << k;
+    EXPECT_TRUE(std::isfinite(EvaluateSpline(model, X, Y, 5, 3.5)));
+    EXPECT_TRUE(std::isfinite(EvaluateSpline(model, X, Y, 6, 4.5)));
+}
+
+TEST(ConvertBySpline, BothDirections)
+{
+    const DepthAgeTable table = Table({0, 1, 2}, {0, 1, 4});
+    EXPECT_EQ(Spline(table, table.m_depths, table.m_ages, "0.5\r\n1.5\r\n2.5\r\n"), "0.437500\r\n2.437500\r\nerror\r\n");
+    EXPECT_EQ(Spline(table, table.m_ages, table.m_depths, "2"), "1.425926\r\n");
+    // Each direction has its own model, so a round trip does not come back.
+    EXPECT_EQ(Spline(table, table.m_ages, table.m_depths, "2.4375"), "1.574054\r\n");
+    EXPECT_EQ(Spline(table, table.m_depths, table.m_ages, ""), "");
+    EXPECT_EQ(Spline(table, table.m_depths, table.m_ages, "\r\n   \r\n\r\n"), "0.000000\r\n");
+
+    const DepthAgeTable shifted = Table({1, 2, 3}, {0, 1, 4});
+    EXPECT_EQ(Spline(shifted, shifted.m_depths, shifted.m_ages, " "), "error\r\n");
+    const DepthAgeTable falling = Table({3, 2, 1}, {0, 1, 4});
+    EXPECT_EQ(Spline(falling, falling.m_depths, falling.m_ages, "3\n2\n1.5\n1"), "error\r\nerror\r\nerror\r\nerror\r\n");
+
+    const DepthAgeTable two = Table({0, 10}, {0, 100});
+    std::string linear;
+    ConvertByLinear(two, two.m_depths, two.m_ages, "0\n2.5\n3.3\n7.77\n10", linear);
+    EXPECT_EQ(Spline(two, two.m_depths, two.m_ages, "0\n2.5\n3.3\n7.77\n10"), linear);
+}
+
+std::vector<double> CurveSamples(const DepthAgeTable& table)
+{
+    const std::uint32_t n = table.m_nPoints;
+    const double step = (table.m_ages[n - 1] - table.m_ages[0]) / 200;
+    std::vector<double> samples;
+    for (int j = 0; j <= 200; ++j)
+        samples.push_back(j * step + table.m_ages[0]);
+    std::vector<double> output(201, 0.0);
+    SampleSplineCurve(n, table.m_ages, table.m_depths, samples, output);
+    return output;
+}
+
+TEST(SampleSplineCurve, TheCurveOfDepthOverAge)
+{
+    const std::vector<double> curve = CurveSamples(Table({0, 1, 2}, {0, 1, 4}));
+    EXPECT_EQ(curve[0], 0);
+    EXPECT_NEAR(curve[50], 1, 1e-12);
+    EXPECT_NEAR(curve[100], 1.425926, 5e-7);
+    EXPECT_NEAR(curve[200], 2, 1e-12);
+
+    const std::vector<double> line = CurveSamples(Table({0, 10}, {0, 100}));
+    for (int j = 0; j <= 200; ++j)
+        EXPECT_NEAR(line[j], j * 0.05, 1e-12) << j;
+
+    const std::vector<double> turned = CurveSamples(Table({0, 1, 2}, {4, 1, 0}));
+    EXPECT_NEAR(turned[0], -1.0 / 3, 1e-12);
+    EXPECT_NEAR(turned[200], 43.0 / 27, 1e-12);
+
+    std::vector<double> output = {7, 7, 7};
+    SampleSplineCurve(3, {0, 1, 4}, {0, 1, 2}, {1}, output);
+    EXPECT_NEAR(output[0], 1, 1e-12);
+    EXPECT_EQ(output[1], 7);
+    EXPECT_EQ(output[2], 7);
+}
+
+} // namespace
+} // namespace lomarek
