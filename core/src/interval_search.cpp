@@ -4,6 +4,11 @@
 #include <cmath>
 
 namespace lomarek {
+namespace {
+
+constexpr std::uint32_t kBucketedRun = 16;
+
+} // namespace
 
 std::optional<std::uint32_t> FindBracketingInterval(const std::vector<double>& X, std::uint32_t n, double x)
 {
@@ -76,29 +81,114 @@ BracketingIndex::BracketingIndex(const double* X, std::uint32_t n) : m_x(X)
             nextFree[s] = s + 1;
         }
     }
+
+    // Short runs are searched directly; long ones get one bucket per interval.
+    for (Run& run : m_runs) {
+        const std::uint32_t intervals = run.last - run.first;
+        const double span = X[run.last] - X[run.first];
+        if (intervals < kBucketedRun || !(span > 0) || !std::isfinite(span))
+            continue;
+        run.offset = static_cast<std::uint32_t>(m_starts.size());
+        run.buckets = intervals;
+        run.low = X[run.first];
+        run.scale = run.buckets / span;
+        std::uint32_t bucket = 0;
+        for (std::uint32_t j = run.first + 1; j <= run.last; ++j) {
+            const std::uint32_t reached = BucketOf(run, X[j]);
+            for (; bucket <= reached; ++bucket)
+                m_starts.push_back(j);
+        }
+        for (; bucket <= run.buckets; ++bucket)
+            m_starts.push_back(run.last + 1);
+    }
 }
 
-std::uint32_t BracketingIndex::Find(double x) const noexcept
+// Monotone in v, which is all that the search relies on: a point in a lower
+// bucket lies below any value in a higher one.
+std::uint32_t BracketingIndex::BucketOf(const Run& run, double v) noexcept
+{
+    const double t = (v - run.low) * run.scale;
+    if (!(t >= 0))
+        return 0;
+    if (t >= run.buckets)
+        return run.buckets - 1;
+    return static_cast<std::uint32_t>(t);
+}
+
+const BracketingIndex::Run* BracketingIndex::RunOf(double x) const noexcept
 {
     if (m_bounds.empty() || std::isnan(x))
-        return kNone;
+        return nullptr;
     const auto it = std::lower_bound(m_bounds.begin(), m_bounds.end(), x);
     const std::size_t j = static_cast<std::size_t>(it - m_bounds.begin());
     std::size_t slot;
     if (it != m_bounds.end() && *it == x)
         slot = 2 * j;
     else if (j == 0 || it == m_bounds.end())
-        return kNone;
+        return nullptr;
     else
         slot = 2 * j - 1;
     const std::uint32_t r = m_slotRun[slot];
-    if (r == kNone)
-        return kNone;
-    // Within the run the first interval containing x is the first whose upper
-    // end reaches x: every earlier upper end, and so the lower end, lies below x.
-    const Run& run = m_runs[r];
-    const double* upper = std::lower_bound(m_x + run.first + 1, m_x + run.last + 1, x);
+    return r == kNone ? nullptr : &m_runs[r];
+}
+
+// Within a run the first interval containing x is the first whose upper end
+// reaches x: every earlier upper end, and so the lower end, lies below x.
+std::uint32_t BracketingIndex::FirstReaching(std::uint32_t from, std::uint32_t to, double x) const noexcept
+{
+    const double* upper = std::lower_bound(m_x + from, m_x + to + 1, x);
     return static_cast<std::uint32_t>(upper - m_x - 1);
+}
+
+// Upper ends in lower buckets lie below x, and the first one in a higher
+// bucket lies above it, so the answer is in the stretch between.
+std::uint32_t BracketingIndex::Find(double x) const noexcept
+{
+    const Run* run = RunOf(x);
+    if (!run)
+        return kNone;
+    if (run->buckets == 0)
+        return FirstReaching(run->first + 1, run->last, x);
+    const std::uint32_t* starts = &m_starts[run->offset + BucketOf(*run, x)];
+    return FirstReaching(starts[0], std::min(starts[1], run->last), x);
+}
+
+void BracketingIndex::FindBatch(const double* xs, std::uint32_t* found, std::size_t count) const noexcept
+{
+    // Between the passes found[k] holds where the value's bucket is kept.
+    constexpr std::uint32_t kUnbucketed = kNone - 1;
+    constexpr std::size_t kGroup = 64;
+    const Run* runs[kGroup];
+    for (std::size_t begin = 0; begin < count; begin += kGroup) {
+        const std::size_t end = std::min(count, begin + kGroup);
+        for (std::size_t k = begin; k < end; ++k) {
+            const Run* run = RunOf(xs[k]);
+            runs[k - begin] = run;
+            if (!run) {
+                found[k] = kNone;
+            } else if (run->buckets == 0) {
+                found[k] = kUnbucketed;
+            } else {
+                found[k] = run->offset + BucketOf(*run, xs[k]);
+#if defined(__GNUC__)
+                __builtin_prefetch(&m_starts[found[k]]);
+#endif
+            }
+        }
+#if defined(__GNUC__)
+        for (std::size_t k = begin; k < end; ++k) {
+            if (found[k] < kUnbucketed)
+                __builtin_prefetch(m_x + m_starts[found[k]]);
+        }
+#endif
+        for (std::size_t k = begin; k < end; ++k) {
+            const Run* run = runs[k - begin];
+            if (found[k] == kUnbucketed)
+                found[k] = FirstReaching(run->first + 1, run->last, xs[k]);
+            else if (found[k] != kNone)
+                found[k] = FirstReaching(m_starts[found[k]], std::min(m_starts[found[k] + 1], run->last), xs[k]);
+        }
+    }
 }
 
 CurveIndex::CurveIndex(const double* X, std::uint32_t n)

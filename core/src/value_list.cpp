@@ -5,6 +5,9 @@
 namespace lomarek {
 namespace {
 
+// 2 MB of terms at most.
+constexpr std::uint32_t kTermsIntervals = 1u << 16;
+
 constexpr bool IsLineBreak(char c)
 {
     return c == '\r' || c == '\n';
@@ -20,8 +23,15 @@ ValueListConverter::ValueListConverter(Interpolation method, const double* X, co
       m_index(X, n),
       m_lineEnd(lineEnd == LineEnd::CrLf ? "\r\n" : "\n")
 {
-    if (method == Interpolation::Spline)
-        m_model = BuildSplineModel(X, Y, n);
+    if (method == Interpolation::Spline) {
+        m_curvatures = BuildSplineCurvatures(X, Y, n);
+        if (n - 1 <= kTermsIntervals) {
+            m_terms.resize(n); // entry 0 unused, as interval numbers start at 1
+            for (std::uint32_t k = 1; k < n; ++k)
+                m_terms[k] = MakeSplineTerms(m_curvatures.data(), X, Y, k);
+            m_curvatures = {};
+        }
+    }
 }
 
 void ValueListConverter::ConvertEntry(std::string_view entry, std::string& output)
@@ -29,7 +39,29 @@ void ValueListConverter::ConvertEntry(std::string_view entry, std::string& outpu
     // Trimming the entry first would change nothing: the reading skips leading
     // white space and ignores whatever follows the number.
     const double x = ParseDecimal(entry);
-    const std::uint32_t i = m_index.Find(x);
+    AppendValue(x, m_index.Find(x), output);
+}
+
+void ValueListConverter::ConvertBatch(std::size_t count, std::string& output)
+{
+    for (std::size_t k = 0; k < count; ++k)
+        m_values[k] = ParseDecimal(m_batch[k]);
+    m_index.FindBatch(m_values, m_intervals, count);
+#if defined(__GNUC__)
+    for (std::size_t k = 0; k < count; ++k) {
+        if (m_intervals[k] != BracketingIndex::kNone) {
+            __builtin_prefetch(m_y + m_intervals[k]);
+            if (!m_curvatures.empty())
+                __builtin_prefetch(m_curvatures.data() + m_intervals[k]);
+        }
+    }
+#endif
+    for (std::size_t k = 0; k < count; ++k)
+        AppendValue(m_values[k], m_intervals[k], output);
+}
+
+void ValueListConverter::AppendValue(double x, std::uint32_t i, std::string& output)
+{
     if (i == BracketingIndex::kNone) {
         output.append("error");
     } else if (m_method == Interpolation::Linear) {
@@ -39,7 +71,9 @@ void ValueListConverter::ConvertEntry(std::string_view entry, std::string& outpu
         const double b = a / (X[i + 1] - X[i]);
         AppendFixed(output, b + Y[i]);
     } else {
-        AppendFixed(output, EvaluateSpline(m_model, m_x, m_y, i + 1, x));
+        const double y = m_terms.empty() ? EvaluateSpline(m_curvatures.data(), m_x, m_y, i + 1, x)
+                                         : EvaluateSpline(m_terms[i + 1], m_x, i + 1, x);
+        AppendFixed(output, y);
     }
     output.append(m_lineEnd);
 }
@@ -59,21 +93,27 @@ void ValueListConverter::Feed(std::string_view text, std::string& output)
         m_pending.clear();
         p = stop;
     }
+    std::size_t batched = 0;
     for (;;) {
         while (p != end && IsLineBreak(*p))
             ++p;
         if (p == end)
-            return;
+            break;
         const char* stop = p;
         while (stop != end && !IsLineBreak(*stop))
             ++stop;
         if (stop == end) {
             m_pending.assign(p, stop);
-            return;
+            break;
         }
-        ConvertEntry(std::string_view(p, static_cast<std::size_t>(stop - p)), output);
+        m_batch[batched++] = std::string_view(p, static_cast<std::size_t>(stop - p));
+        if (batched == kBatch) {
+            ConvertBatch(batched, output);
+            batched = 0;
+        }
         p = stop;
     }
+    ConvertBatch(batched, output);
 }
 
 void ValueListConverter::Finish(std::string& output)

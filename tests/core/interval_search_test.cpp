@@ -66,10 +66,10 @@ TEST(BracketingIndex, AgreesWithTheScanOnRandomColumns)
     const std::vector<double> values = {-kInf, -3, -1, 0, 0.5, 1, 2, 2.5, 4, 7, kInf, kNaN};
     std::uniform_int_distribution<std::size_t> pickValue(0, values.size() - 1);
     std::uniform_int_distribution<int> length(2, 40);
-    std::uniform_int_distribution<int> shape(0, 3);
+    std::uniform_int_distribution<int> shape(0, 4);
     std::normal_distribution<double> noise(0.0, 3.0);
     for (int trial = 0; trial < 20000; ++trial) {
-        std::vector<double> X(static_cast<std::size_t>(length(random)));
+        std::vector<double> X(static_cast<std::size_t>(trial % 10 == 0 ? 300 : length(random)));
         const int kind = shape(random);
         for (std::size_t k = 0; k < X.size(); ++k) {
             if (kind == 0)
@@ -78,8 +78,10 @@ TEST(BracketingIndex, AgreesWithTheScanOnRandomColumns)
                 X[k] = (k == 0 ? 0 : X[k - 1]) + std::round(noise(random));
             else if (kind == 2) // zigzag: the direction changes at every row
                 X[k] = (k % 2 == 0 ? 0.0 : 10.0) + std::round(noise(random));
-            else // mostly rising with a few falls
+            else if (kind == 3) // mostly rising with a few falls
                 X[k] = (k == 0 ? 0 : X[k - 1]) + (random() % 5 == 0 ? -4.0 : 1.0);
+            else // rising, crowded at the start and sparse later, with repeats
+                X[k] = (k == 0 ? 0 : X[k - 1]) + std::floor(std::exp(noise(random)));
         }
         const BracketingIndex index(X.data(), static_cast<std::uint32_t>(X.size()));
         std::vector<double> queries = values;
@@ -88,8 +90,12 @@ TEST(BracketingIndex, AgreesWithTheScanOnRandomColumns)
             queries.push_back(v + 0.25);
             queries.push_back(v - 0.25);
         }
-        for (double q : queries)
-            ASSERT_EQ(index.Find(q), Scan(X, q)) << "trial " << trial << " x " << q;
+        std::vector<std::uint32_t> batch(queries.size());
+        index.FindBatch(queries.data(), batch.data(), queries.size());
+        for (std::size_t k = 0; k < queries.size(); ++k) {
+            ASSERT_EQ(index.Find(queries[k]), Scan(X, queries[k])) << "trial " << trial << " x " << queries[k];
+            ASSERT_EQ(batch[k], Scan(X, queries[k])) << "trial " << trial << " x " << queries[k];
+        }
     }
 }
 

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "lomarek/decimal.h"
 #include "lomarek/interval_search.h"
 #include "lomarek/value_list.h"
 
@@ -50,6 +54,29 @@ TEST(BuildSplineModel, SecondDividedDifferences)
 
     const SplineModel two = BuildSplineModel(std::vector<double>{0, 10}, std::vector<double>{0, 100}, 2);
     EXPECT_EQ(two.curvatures, (std::vector<double>{0, 0}));
+}
+
+TEST(BuildSplineCurvatures, SameBitsAsTheFullModel)
+{
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> value(-4, 4);
+    for (int trial = 0; trial < 2000; ++trial) {
+        std::vector<double> X(2 + trial % 9), Y(X.size());
+        for (std::size_t k = 0; k < X.size(); ++k) {
+            X[k] = value(random) * 0.3;
+            Y[k] = value(random) * 1.7;
+        }
+        const auto n = static_cast<std::uint32_t>(X.size());
+        const SplineModel model = BuildSplineModel(X, Y, n);
+        const std::vector<double> curvatures = BuildSplineCurvatures(X.data(), Y.data(), n);
+        ASSERT_EQ(std::memcmp(curvatures.data(), model.curvatures.data(), n * sizeof(double)), 0) << trial;
+        for (std::uint32_t k = 1; k < n; ++k) {
+            const double x = X[k] - 0.1;
+            const double full = EvaluateSpline(model, X, Y, k, x);
+            const double lean = EvaluateSpline(curvatures.data(), X.data(), Y.data(), k, x);
+            ASSERT_EQ(std::memcmp(&full, &lean, sizeof full), 0) << trial;
+        }
+    }
 }
 
 TEST(EvaluateSpline, WorkedFigures)
@@ -109,6 +136,41 @@ TEST(ConvertBySpline, BothDirections)
     std::string linear;
     ConvertByLinear(two, two.m_depths, two.m_ages, "0\n2.5\n3.3\n7.77\n10", linear);
     EXPECT_EQ(Spline(two, two.m_depths, two.m_ages, "0\n2.5\n3.3\n7.77\n10"), linear);
+}
+
+// The converter keeps the spline in one of two forms, by the table's size;
+// both must give the bits of the plain model and the plain scan.
+TEST(ConvertBySpline, SameBitsAsThePlainModelForSmallAndLargeTables)
+{
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> step(0.0, 2.0);
+    for (const std::uint32_t n : {3u, 50u, 70000u}) {
+        std::vector<double> X(n), Y(n);
+        for (std::uint32_t k = 0; k < n; ++k) {
+            X[k] = k == 0 ? 0 : X[k - 1] + std::floor(step(random) * 4) / 4; // repeats included
+            Y[k] = k == 0 ? 0 : Y[k - 1] + step(random);
+        }
+        if (n == 50)
+            std::swap(X[10], X[30]); // a column that turns back
+        std::string input;
+        std::string expected;
+        const SplineModel model = BuildSplineModel(X, Y, n);
+        std::uniform_real_distribution<double> where(-1.0, X[n - 1] + 1.0);
+        for (int v = 0; v < 3000; ++v) {
+            const double x = v % 3 == 0 ? X[random() % n] : where(random);
+            char text[64];
+            std::snprintf(text, sizeof text, "%.17g\n", x);
+            input += text;
+            const auto i = FindBracketingInterval(X, n, x);
+            if (i)
+                AppendFixed(expected, EvaluateSpline(model, X, Y, *i + 1, x));
+            else
+                expected += "error";
+            expected += "\r\n";
+        }
+        const DepthAgeTable table = Table(X, Y);
+        ASSERT_EQ(Spline(table, table.m_depths, table.m_ages, input), expected) << n;
+    }
 }
 
 std::vector<double> CurveSamples(const DepthAgeTable& table)

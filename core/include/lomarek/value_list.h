@@ -32,15 +32,26 @@ public:
     void Finish(std::string& output);
 
 private:
+    static constexpr std::size_t kBatch = 32;
+
     void ConvertEntry(std::string_view entry, std::string& output);
+    void ConvertBatch(std::size_t count, std::string& output);
+    void AppendValue(double x, std::uint32_t i, std::string& output);
 
     Interpolation m_method;
     const double* m_x;
     const double* m_y;
     BracketingIndex m_index;
-    SplineModel m_model; // empty for the linear method
+    // The spline's x-free terms per interval where they fit in the cache;
+    // for larger tables the curvatures alone, to keep memory small.
+    std::vector<SplineTerms> m_terms;
+    std::vector<double> m_curvatures;
     std::string_view m_lineEnd;
     std::string m_pending; // the start of an entry cut off at the end of a piece
+    // Entries are looked up in batches so that their memory reads overlap.
+    std::string_view m_batch[kBatch];
+    double m_values[kBatch];
+    std::uint32_t m_intervals[kBatch];
 };
 
 // Whole-text conversions appended to output, as the convert commands use them;
