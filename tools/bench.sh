@@ -7,12 +7,15 @@ build=${1:-build}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-awk 'BEGIN { for (k = 0; k <= 10000; k++) printf "%.3f %.1f\n", k * 0.7, k * 31.5 }' > "$work/table.txt"
 awk 'BEGIN { srand(7); for (k = 0; k < 1000000; k++) printf "%.6f\n", rand() * 7000 }' > "$work/values.txt"
-table_kib=$(( ($(wc -l < "$work/table.txt") * 16 + 1023) / 1024 ))
-for method in linear "cubic spline"; do
-  /usr/bin/time -f "%M" -o "$work/peak" "$build/cli/lomarek-convert" --table "$work/table.txt" \
-    --method "$method" "$work/values.txt" > /dev/null
-  echo "lomarek-convert --method \"$method\", 1,000,000 values, 10,001-row table ($table_kib KiB):" \
-    "peak memory $(cat "$work/peak") KiB"
+for rows in 10000 1000000; do
+  awk -v rows="$rows" 'BEGIN { for (k = 0; k < rows; k++) printf "%.7f %.3f\n", k * 7000 / rows, k * 315000 / rows }' \
+    > "$work/table.txt"
+  table_kib=$(( rows * 16 / 1024 ))
+  for method in linear "cubic spline"; do
+    /usr/bin/time -f "%M" -o "$work/peak" "$build/cli/lomarek-convert" --table "$work/table.txt" \
+      --method "$method" "$work/values.txt" > /dev/null
+    echo "lomarek-convert --method \"$method\": 1,000,000 values, $rows-row table of $table_kib KiB:" \
+      "peak memory $(cat "$work/peak") KiB"
+  done
 done
