@@ -28,17 +28,25 @@ bool DisplayNamed()
 #endif
 }
 
+QByteArray& FirstStartMessage()
+{
+    static QByteArray message;
+    return message;
+}
+
 // Qt ends the process with an abort when no display can be reached; a user
 // gets one plain line and a failure status instead.
 void ReportFatal(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    const QByteArray text = message.toLocal8Bit();
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "lomarek: cannot start: %s\n", text.constData());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    std::fprintf(stderr, "%s\n", text.constData());
+    if (FirstStartMessage().isEmpty())
+        FirstStartMessage() = message.toLocal8Bit();
+    if (type != QtFatalMsg)
+        return;
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "lomarek: cannot open the window on display %s: %s\n", display ? display : "(none)",
+                 FirstStartMessage().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 } // namespace

@@ -15,7 +15,8 @@ PlotSurface::PlotSurface(QWidget* parent) : QOpenGLWidget(parent)
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     format.setDepthBufferSize(24);
     format.setStencilBufferSize(8);
-    format.setAlphaBufferSize(8);
+    // No alpha: the cleared surface is opaque white, not a transparent hole.
+    format.setAlphaBufferSize(0);
     setFormat(format);
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     setFixedSize(kSize, kSize);

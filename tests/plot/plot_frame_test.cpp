@@ -189,7 +189,7 @@ TEST(BuildPlotFrame, OpenCasesStaySound)
     const PlotFrame huge = Frame(Table({0, 1}, {1e31, 5e31}), "linear");
     for (const PlotLabel& label : huge.labels)
         EXPECT_LE(label.text.size(), kMaxLabelChars);
-    EXPECT_EQ(Texts(huge).front(), "0");
+    EXPECT_EQ(Texts(huge).front(), "0.0");
 
     // Tick indices beyond 32 bits: no ticks on that axis.
     const PlotFrame far = Frame(Table({1e12, 1e12 + 1}, {0, 20}), "linear");

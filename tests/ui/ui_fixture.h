@@ -82,6 +82,8 @@ protected:
         app = std::make_unique<CLomarekApp>();
         ASSERT_TRUE(app->InitInstance());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+        frame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
     }
 
     // Closes the window as the close box does.
