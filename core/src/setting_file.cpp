@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string_view>
 
 #include "lomarek/decimal.h"
@@ -9,7 +10,7 @@
 namespace lomarek {
 namespace {
 
-constexpr std::size_t kBlockSize = 1 << 20;
+constexpr std::size_t kBlockSize = 1 << 16;
 constexpr char kEndOfText = '\x1a';
 
 // Splits the text-mode input into lines and turns each data line into a row.
@@ -59,18 +60,18 @@ LoadResult ReadSettingFile(ByteSource& source, DepthAgeTable& table)
 
     TableBuilder builder(table);
     LoadResult result;
-    std::string block(kBlockSize, '\0');
+    const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     std::string carried; // a line begun in an earlier block
     bool ended = false;
     while (!ended) {
-        const std::ptrdiff_t count = source.Read(block.data(), block.size());
+        const std::ptrdiff_t count = source.Read(block.get(), kBlockSize);
         if (count < 0) {
             result.status = LoadStatus::ReadError;
             return result;
         }
         if (count == 0)
             break;
-        std::string_view text(block.data(), static_cast<std::size_t>(count));
+        std::string_view text(block.get(), static_cast<std::size_t>(count));
         if (const std::size_t stop = text.find(kEndOfText); stop != std::string_view::npos) {
             text = text.substr(0, stop);
             ended = true;
