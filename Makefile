@@ -10,7 +10,7 @@ WITH_DISPLAY = $(if $(DISPLAY)$(WAYLAND_DISPLAY),,xvfb-run -a -s "-screen 0 1280
 FUZZ_SECONDS ?= 60
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 
-.PHONY: all deps configure build test run bench fuzz sanitize clean
+.PHONY: all deps configure build test run bench fuzz sanitize package package-check screenshot clean
 
 all: build
 
@@ -51,5 +51,18 @@ fuzz: deps
 	  CMAKE_FLAGS="-DCMAKE_CXX_COMPILER=clang++ -DLOMAREK_BUILD_GUI=OFF -DLOMAREK_BUILD_TESTS=OFF -DLOMAREK_BUILD_FUZZ=ON"
 	@./tools/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
+# The Debian package, built from a release build.
+package: deps
+	$(MAKE) build BUILD_DIR=build-package BUILD_TYPE=Release CMAKE_FLAGS="-DLOMAREK_BUILD_TESTS=OFF"
+	cd build-package && cpack
+
+# Builds the package and checks what it holds and its desktop entry and metadata.
+package-check: package
+	@./tools/check-package.sh build-package
+
+screenshot: deps
+	$(MAKE) build
+	@./tools/screenshot.sh $(BUILD_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench
+	rm -rf build-package $(BUILD_DIR) build-sanitize build-fuzz build-bench

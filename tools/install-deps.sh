@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth fonts-ipafont-gothic locales time clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
