@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <streambuf>
 #include <string>
 #include <vector>
@@ -53,5 +54,10 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     StandardInputBuffer input;
     std::istream in(&input);
-    return lomarek::RunConvert(std::vector<std::string>(argv + 1, argv + argc), in, std::cout, std::cerr);
+    try {
+        return lomarek::RunConvert(std::vector<std::string>(argv + 1, argv + argc), in, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "lomarek-convert: not enough memory\n";
+        return 1;
+    }
 }

@@ -80,7 +80,10 @@ int CLomarekApp::Run(int argc, char** argv)
     QSurfaceFormat format;
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     QSurfaceFormat::setDefaultFormat(format);
-    QApplication application(argc, argv);
+    // Arguments change nothing, not even Qt's own options such as -platform.
+    int noArguments = 1;
+    char* programOnly[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    QApplication application(noArguments, programOnly);
     qInstallMessageHandler(nullptr);
     CLomarekApp app;
     if (!app.InitInstance())

@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <new>
+
 #include "dialogs.h"
 #include "form_units.h"
 #include "lomarek/plot_surface.h"
@@ -250,10 +252,17 @@ void CLomarekView::Convert(const std::vector<double>& X, const std::vector<doubl
                            std::string& output)
 {
     output.clear();
-    if (m_strMethod == "linear")
-        ConvertByLinear(m_table, X, Y, input, output);
-    if (m_strMethod == "cubic spline")
-        ConvertBySpline(m_table, X, Y, input, output);
+    try {
+        if (m_strMethod == "linear")
+            ConvertByLinear(m_table, X, Y, input, output);
+        if (m_strMethod == "cubic spline")
+            ConvertBySpline(m_table, X, Y, input, output);
+    } catch (const std::bad_alloc&) {
+        // A list whose results do not fit in memory: no half list is shown.
+        output.clear();
+        output.shrink_to_fit();
+        CurrentDialogs().warning(this, QStringLiteral("Not enough memory to convert the list."));
+    }
 }
 
 void CLomarekView::OnBnClickedBrowse()

@@ -117,6 +117,11 @@ std::uint32_t BracketingIndex::BucketOf(const Run& run, double v) noexcept
 
 const BracketingIndex::Run* BracketingIndex::RunOf(double x) const noexcept
 {
+    // The usual column rises from start to end: one run, no slot to look up.
+    if (m_runs.size() == 1) {
+        const Run& run = m_runs.front();
+        return m_x[run.first] <= x && x <= m_x[run.last] ? &run : nullptr;
+    }
     if (m_bounds.empty() || std::isnan(x))
         return nullptr;
     const auto it = std::lower_bound(m_bounds.begin(), m_bounds.end(), x);

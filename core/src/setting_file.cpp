@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 #include <string_view>
 
 #include "lomarek/decimal.h"
@@ -52,12 +53,10 @@ std::string_view WithoutCarriageReturn(std::string_view line)
 
 } // namespace
 
-LoadResult ReadSettingFile(ByteSource& source, DepthAgeTable& table)
-{
-    table.m_ages.clear();
-    table.m_depths.clear();
-    table.m_nPoints = 0;
+namespace {
 
+LoadResult ReadRows(ByteSource& source, DepthAgeTable& table)
+{
     TableBuilder builder(table);
     LoadResult result;
     const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
@@ -112,6 +111,22 @@ LoadResult ReadSettingFile(ByteSource& source, DepthAgeTable& table)
     return result;
 }
 
+} // namespace
+
+LoadResult ReadSettingFile(ByteSource& source, DepthAgeTable& table)
+{
+    table.m_ages.clear();
+    table.m_depths.clear();
+    table.m_nPoints = 0;
+    try {
+        return ReadRows(source, table);
+    } catch (const std::bad_alloc&) {
+        // A table larger than memory is a failed load like any other.
+        table.m_nPoints = 0;
+        return {LoadStatus::OutOfMemory, 0};
+    }
+}
+
 LoadResult LoadSettingFile(const std::string& path, DepthAgeTable& table)
 {
     OpenedFile file = OpenRegularFile(path);
@@ -146,6 +161,8 @@ std::string DescribeLoadFailure(const LoadResult& result)
         return "a read error before its end";
     case LoadStatus::TooManyRows:
         return "more rows than a table can hold";
+    case LoadStatus::OutOfMemory:
+        return "too large for the memory";
     }
     return {};
 }

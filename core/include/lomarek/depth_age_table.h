@@ -25,6 +25,7 @@ enum class LoadStatus {
     TooFewRows,
     ReadError,
     TooManyRows,
+    OutOfMemory,
 };
 
 struct LoadResult {
