@@ -69,6 +69,23 @@ const std::string& ValuesFor(std::uint32_t rows, bool ordered)
     return made.back().second;
 }
 
+// Calls entry(text) for every entry of a value list, as the converter cuts it.
+template <class Entry>
+void ForEachEntry(const std::string& input, Entry entry)
+{
+    const char* p = input.data();
+    const char* const end = p + input.size();
+    while (p != end) {
+        const char* stop = p;
+        while (stop != end && *stop != '\r' && *stop != '\n')
+            ++stop;
+        entry(std::string_view(p, static_cast<std::size_t>(stop - p)));
+        p = stop;
+        while (p != end && (*p == '\r' || *p == '\n'))
+            ++p;
+    }
+}
+
 void Convert(benchmark::State& state, lomarek::Interpolation method)
 {
     const auto rows = static_cast<std::uint32_t>(state.range(0));
@@ -103,18 +120,10 @@ void BM_Floor(benchmark::State& state)
     std::string output;
     for (auto _ : state) {
         output.clear();
-        const char* p = input.data();
-        const char* const end = p + input.size();
-        while (p != end) {
-            const char* stop = p;
-            while (stop != end && *stop != '\r' && *stop != '\n')
-                ++stop;
-            lomarek::AppendFixed(output, lomarek::ParseDecimal(std::string_view(p, static_cast<std::size_t>(stop - p))));
+        ForEachEntry(input, [&output](std::string_view entry) {
+            lomarek::AppendFixed(output, lomarek::ParseDecimal(entry));
             output += "\r\n";
-            p = stop;
-            while (p != end && (*p == '\r' || *p == '\n'))
-                ++p;
-        }
+        });
         benchmark::DoNotOptimize(output.data());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kValues));
@@ -132,13 +141,8 @@ void BM_LinearScan(benchmark::State& state)
     std::string output;
     for (auto _ : state) {
         output.clear();
-        const char* p = input.data();
-        const char* const end = p + input.size();
-        while (p != end) {
-            const char* stop = p;
-            while (stop != end && *stop != '\r' && *stop != '\n')
-                ++stop;
-            const double x = lomarek::ParseDecimal(std::string_view(p, static_cast<std::size_t>(stop - p)));
+        ForEachEntry(input, [&](std::string_view entry) {
+            const double x = lomarek::ParseDecimal(entry);
             if (const auto i = lomarek::FindBracketingInterval(X, rows, x)) {
                 const double a = (x - X[*i]) * (Y[*i + 1] - Y[*i]);
                 lomarek::AppendFixed(output, a / (X[*i + 1] - X[*i]) + Y[*i]);
@@ -146,10 +150,7 @@ void BM_LinearScan(benchmark::State& state)
                 output += "error";
             }
             output += "\r\n";
-            p = stop;
-            while (p != end && (*p == '\r' || *p == '\n'))
-                ++p;
-        }
+        });
         benchmark::DoNotOptimize(output.data());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kValues));

@@ -228,23 +228,24 @@ void CLomarekView::OnCbnSelchangeMethod()
 
 void CLomarekView::OnBnClickedDepthToAge()
 {
-    UpdateData(true);
-    if (!m_table.m_bTableLoaded) {
-        CurrentDialogs().warning(this, QStringLiteral("Depth-Age Setting File Error"));
-        return;
-    }
-    Convert(m_table.m_depths, m_table.m_ages, m_strDepths, m_strAges);
-    UpdateData(false);
+    RunConvertCommand(m_table.m_depths, m_table.m_ages, m_strDepths, m_strAges);
 }
 
 void CLomarekView::OnBnClickedAgeToDepth()
+{
+    RunConvertCommand(m_table.m_ages, m_table.m_depths, m_strAges, m_strDepths);
+}
+
+// The members are pulled first, so input and output hold the boxes' texts.
+void CLomarekView::RunConvertCommand(const std::vector<double>& X, const std::vector<double>& Y,
+                                     const std::string& input, std::string& output)
 {
     UpdateData(true);
     if (!m_table.m_bTableLoaded) {
         CurrentDialogs().warning(this, QStringLiteral("Depth-Age Setting File Error"));
         return;
     }
-    Convert(m_table.m_ages, m_table.m_depths, m_strAges, m_strDepths);
+    Convert(X, Y, input, output);
     UpdateData(false);
 }
 

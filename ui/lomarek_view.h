@@ -80,6 +80,8 @@ private:
     // Sets the path box's text; the path-edited handler runs once, also when
     // the text does not change.
     void SetSettingFileText(const QString& text);
+    void RunConvertCommand(const std::vector<double>& X, const std::vector<double>& Y, const std::string& input,
+                           std::string& output);
     void Convert(const std::vector<double>& X, const std::vector<double>& Y, const std::string& input,
                  std::string& output);
     void SelectMethod(const std::string& method);

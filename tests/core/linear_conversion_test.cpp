@@ -5,18 +5,14 @@
 #include <cmath>
 #include <string>
 #include <vector>
+#include "test_support.h"
 
 namespace lomarek {
 namespace {
 
 DepthAgeTable Table(std::vector<double> depths, std::vector<double> ages)
 {
-    DepthAgeTable table;
-    table.m_depths = std::move(depths);
-    table.m_ages = std::move(ages);
-    table.m_nPoints = static_cast<std::uint32_t>(table.m_depths.size());
-    table.m_bTableLoaded = true;
-    return table;
+    return testing::LoadedTable(std::move(depths), std::move(ages));
 }
 
 std::string Linear(const DepthAgeTable& table, const std::vector<double>& X, const std::vector<double>& Y,

@@ -12,28 +12,14 @@
 #include <vector>
 
 #include "temp_dir.h"
+#include "test_support.h"
 
 namespace lomarek {
 namespace {
 
 using Rows = std::vector<std::pair<double, double>>;
 
-// Hands out the bytes a few at a time, so that lines cross block ends.
-class TrickleSource final : public ByteSource {
-public:
-    TrickleSource(std::string_view bytes, std::size_t step) : m_rest(bytes), m_step(step) {}
-    std::ptrdiff_t Read(char* buffer, std::size_t size) override
-    {
-        const std::size_t count = std::min({size, m_step, m_rest.size()});
-        std::copy_n(m_rest.data(), count, buffer);
-        m_rest.remove_prefix(count);
-        return static_cast<std::ptrdiff_t>(count);
-    }
-
-private:
-    std::string_view m_rest;
-    std::size_t m_step;
-};
+using testing::TrickleSource;
 
 class FailingSource final : public ByteSource {
 public:

@@ -12,18 +12,14 @@
 #include "lomarek/decimal.h"
 #include "lomarek/interval_search.h"
 #include "lomarek/value_list.h"
+#include "test_support.h"
 
 namespace lomarek {
 namespace {
 
 DepthAgeTable Table(std::vector<double> depths, std::vector<double> ages)
 {
-    DepthAgeTable table;
-    table.m_depths = std::move(depths);
-    table.m_ages = std::move(ages);
-    table.m_nPoints = static_cast<std::uint32_t>(table.m_depths.size());
-    table.m_bTableLoaded = true;
-    return table;
+    return testing::LoadedTable(std::move(depths), std::move(ages));
 }
 
 std::string Spline(const DepthAgeTable& table, const std::vector<double>& X, const std::vector<double>& Y,

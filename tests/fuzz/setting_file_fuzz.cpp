@@ -7,26 +7,8 @@
 
 #include "fuzz_invariants.h"
 #include "lomarek/depth_age_table.h"
+#include "../core/test_support.h"
 
-namespace {
-
-class PieceSource final : public lomarek::ByteSource {
-public:
-    PieceSource(std::string_view bytes, std::size_t step) : m_rest(bytes), m_step(step) {}
-    std::ptrdiff_t Read(char* buffer, std::size_t size) override
-    {
-        const std::size_t count = std::min({size, m_step, m_rest.size()});
-        std::copy_n(m_rest.data(), count, buffer);
-        m_rest.remove_prefix(count);
-        return static_cast<std::ptrdiff_t>(count);
-    }
-
-private:
-    std::string_view m_rest;
-    std::size_t m_step;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -51,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     lomarek::DepthAgeTable pieces;
-    PieceSource trickle(bytes, 1 + (size == 0 ? 0 : data[0] % 7));
+    lomarek::testing::TrickleSource trickle(bytes, 1 + (size == 0 ? 0 : data[0] % 7));
     const lomarek::LoadResult again = lomarek::ReadSettingFile(trickle, pieces);
     LOMAREK_FUZZ_CHECK(again.status == result.status && again.line == result.line);
     LOMAREK_FUZZ_CHECK(pieces.m_nPoints == whole.m_nPoints && pieces.m_depths.size() == whole.m_depths.size());

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "../core/test_support.h"
+
 namespace lomarek {
 namespace {
 
@@ -17,12 +19,7 @@ int SixPerChar(std::string_view text)
 
 DepthAgeTable Table(std::vector<double> depths, std::vector<double> ages)
 {
-    DepthAgeTable table;
-    table.m_depths = std::move(depths);
-    table.m_ages = std::move(ages);
-    table.m_nPoints = static_cast<std::uint32_t>(table.m_depths.size());
-    table.m_bTableLoaded = true;
-    return table;
+    return testing::LoadedTable(std::move(depths), std::move(ages));
 }
 
 PlotFrame Frame(const DepthAgeTable& table, const std::string& method)
