@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QUrl>
 
 #include <new>
@@ -181,8 +182,15 @@ void CLomarekView::UpdateData(bool saveAndValidate)
     const std::pair<QPlainTextEdit*, const std::string*> boxes[] = {{m_editAges, &m_strAges}, {m_editDepths, &m_strDepths}};
     for (const auto& [box, text] : boxes) {
         const QString shown = ToBox(*text);
-        if (shown != box->toPlainText() || text->size() >= kAlwaysPushedLength)
+        if (shown != box->toPlainText()) {
             box->setPlainText(shown);
+        } else if (text->size() >= kAlwaysPushedLength) {
+            // Writing the same text again only puts the caret and the view back
+            // at the start and forgets the undo steps; laying out a long list
+            // anew would take seconds for nothing else.
+            box->document()->clearUndoRedoStacks();
+            box->moveCursor(QTextCursor::Start);
+        }
     }
     SelectMethod(m_strMethod);
 }

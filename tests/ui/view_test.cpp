@@ -2,6 +2,10 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QStatusBar>
+#include <QTextCursor>
+
+#include <filesystem>
+#include <fstream>
 
 #include "lomarek/plot_surface.h"
 #include "ui_fixture.h"
@@ -146,6 +150,34 @@ TEST_F(ViewTest, BrowseSetsThePathAndReloadsOnlyOnOk)
     Click("IDC_BROWSE");
     EXPECT_EQ(view()->table().m_nPoints, 4u);
     EXPECT_EQ(PathBox()->text().toStdString(), table);
+}
+
+// Texts of 256 characters or more are written back by every push: a long
+// path reloads its table after each conversion, a short one does not.
+TEST_F(ViewTest, LongTextsAreWrittenBackByEveryPush)
+{
+    const std::string folder = (dir.path() / std::string(250, 'd')).string();
+    std::filesystem::create_directories(folder);
+    const std::string longPath = folder + "/table.txt";
+    ASSERT_GE(longPath.size(), 256u);
+    for (const std::string& path : {table, longPath}) {
+        std::ofstream(path) << "0 0\n1 1\n2 4\n";
+        Start();
+        PathBox()->setText(QString::fromStdString(path));
+        ASSERT_EQ(view()->table().m_nPoints, 3u);
+        std::ofstream(path, std::ios::app) << "3 9\n";
+        QString depths;
+        for (int k = 0; k < 60; ++k)
+            depths += "1.25\n";
+        DepthBox()->setPlainText(depths);
+        DepthBox()->moveCursor(QTextCursor::End);
+        Click("IDC_DEPTH_TO_AGE");
+        const bool longOne = path == longPath;
+        EXPECT_EQ(view()->table().m_nPoints, longOne ? 4u : 3u);
+        EXPECT_EQ(DepthBox()->toPlainText(), depths);
+        EXPECT_EQ(DepthBox()->textCursor().position(), 0); // 300 characters: written back
+        Close();
+    }
 }
 
 TEST_F(ViewTest, SettingsAreWrittenAtExitOnly)
