@@ -176,9 +176,8 @@ void CLomarekView::UpdateData(bool saveAndValidate)
         m_strMethod = m_comboMethod->currentIndex() < 0 ? std::string() : ToMember(m_comboMethod->currentText());
         return;
     }
-    const QString path = ToControl(m_strSettingFile);
-    if (path != m_editSettingFile->text() || m_strSettingFile.size() >= kAlwaysPushedLength)
-        SetSettingFileText(path);
+    // The path goes last: writing it runs the path handler, whose pull must
+    // find the other controls already holding the members' texts.
     const std::pair<QPlainTextEdit*, const std::string*> boxes[] = {{m_editAges, &m_strAges}, {m_editDepths, &m_strDepths}};
     for (const auto& [box, text] : boxes) {
         const QString shown = ToBox(*text);
@@ -193,6 +192,9 @@ void CLomarekView::UpdateData(bool saveAndValidate)
         }
     }
     SelectMethod(m_strMethod);
+    const QString path = ToControl(m_strSettingFile);
+    if (path != m_editSettingFile->text() || m_strSettingFile.size() >= kAlwaysPushedLength)
+        SetSettingFileText(path);
 }
 
 // The first item that begins with the text, letter case ignored; an empty
@@ -315,8 +317,7 @@ void CLomarekView::InitOpenGL()
 void CLomarekView::InitLogFont()
 {
     m_logFont.height = 12;
-    m_logFont.weight = 400;
-    m_logFont.charSet = 128;
+    m_logFont.weight = QFont::Normal;
     m_logFont.faceName = "ＭＳ ゴシック";
 }
 
@@ -325,7 +326,7 @@ void CLomarekView::RestoreSettings()
     InitLogFont();
     m_font = QFont(ToControl(m_logFont.faceName));
     m_font.setPixelSize(m_logFont.height);
-    m_font.setWeight(QFont::Normal);
+    m_font.setWeight(static_cast<QFont::Weight>(m_logFont.weight));
     m_font.setStyleStrategy(QFont::NoAntialias);
     m_plot->SetLabelFont(m_font);
 

@@ -22,7 +22,6 @@ class PlotSurface;
 struct LabelFontDescription {
     int height = 0;
     int weight = 0;
-    int charSet = 0;
     std::string faceName;
 };
 

@@ -176,6 +176,7 @@ TEST_F(ViewTest, LongTextsAreWrittenBackByEveryPush)
         EXPECT_EQ(view()->table().m_nPoints, longOne ? 4u : 3u);
         EXPECT_EQ(DepthBox()->toPlainText(), depths);
         EXPECT_EQ(DepthBox()->textCursor().position(), 0); // 300 characters: written back
+        EXPECT_TRUE(AgeBox()->toPlainText().startsWith("1.750000\n")); // the reload keeps the results
         Close();
     }
 }
