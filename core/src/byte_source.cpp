@@ -6,7 +6,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <windows.h>
 #else
 #include <cerrno>
