@@ -119,7 +119,7 @@ CLomarekView::CLomarekView(QWidget* parent) : QWidget(parent)
     m_comboMethod = new QComboBox(this);
     m_comboMethod->setObjectName(QStringLiteral("IDC_METHOD"));
     m_comboMethod->setEditable(false);
-    m_comboMethod->addItems({QStringLiteral("linear"), QStringLiteral("cubic spline")});
+    m_comboMethod->addItems({QStringLiteral("cubic spline"), QStringLiteral("linear")});
     m_comboMethod->model()->sort(0);
     m_comboMethod->setCurrentIndex(-1);
     m_comboMethod->setGeometry(units.Map(77, 23, 72, 12));
