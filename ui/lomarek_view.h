@@ -56,10 +56,7 @@ public:
     void OnDestroy();
 
     const DepthAgeTable& table() const { return m_table; }
-    const PlotScales& scales() const { return m_scales; }
-    const std::string& settingFileText() const { return m_strSettingFile; }
     const std::string& methodText() const { return m_strMethod; }
-    const std::string& depthsText() const { return m_strDepths; }
     const std::string& agesText() const { return m_strAges; }
     PlotSurface* plot() const { return m_plot; }
     // The frame that the plot draws from the current state.

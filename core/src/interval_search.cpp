@@ -145,21 +145,17 @@ std::uint32_t BracketingIndex::FirstReaching(std::uint32_t from, std::uint32_t t
     return static_cast<std::uint32_t>(upper - m_x - 1);
 }
 
-// Upper ends in lower buckets lie below x, and the first one in a higher
-// bucket lies above it, so the answer is in the stretch between.
 std::uint32_t BracketingIndex::Find(double x) const noexcept
 {
-    const Run* run = RunOf(x);
-    if (!run)
-        return kNone;
-    if (run->buckets == 0)
-        return FirstReaching(run->first + 1, run->last, x);
-    const std::uint32_t* starts = &m_starts[run->offset + BucketOf(*run, x)];
-    return FirstReaching(starts[0], std::min(starts[1], run->last), x);
+    std::uint32_t found;
+    FindBatch(&x, &found, 1);
+    return found;
 }
 
 void BracketingIndex::FindBatch(const double* xs, std::uint32_t* found, std::size_t count) const noexcept
 {
+    // Upper ends in lower buckets lie below x, and the first one in a higher
+    // bucket lies above it, so the answer is in the stretch between.
     // Between the passes found[k] holds where the value's bucket is kept.
     constexpr std::uint32_t kUnbucketed = kNone - 1;
     constexpr std::size_t kGroup = 64;
